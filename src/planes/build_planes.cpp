@@ -41,10 +41,14 @@ bool isBareKeywordLine(const Piece& piece, std::string_view keyword) {
 bool applyRule(const pcbfile::RecordKeyword& keyword, const char* dataLine,
                const PlaneOptions& options, CStdioFile& output) {
     switch (keyword.kind) {
-        case RecordKind::arc: return CopyArc(keyword.family, dataLine, options, output);
-        case RecordKind::track: return CopyTrack(keyword.family, dataLine, options, output);
-        case RecordKind::via: return CopyVia(keyword.family, dataLine, options, output);
-        case RecordKind::pad: return CopyPadRecord(keyword.family, dataLine, options, output);
+        case RecordKind::arc:
+            return CopyArc(keyword.family, dataLine, options, output);
+        case RecordKind::track:
+            return CopyTrack(keyword.family, dataLine, options, output);
+        case RecordKind::via:
+            return CopyVia(keyword.family, dataLine, options, output);
+        case RecordKind::pad:
+            return CopyPadRecord(keyword.family, dataLine, options, output);
     }
     return false;
 }

@@ -27,9 +27,9 @@ bool CopyArc(RecordFamily family, const char* dataLine, const PlaneOptions& opti
     const auto [x, y, radius, segments, width, layer] = f;
     for (const auto& plane : planesOf(options)) {
         if (plane.build && layer == plane.source) {
-            writeRecord(output, family, RecordKind::arc,
-                        {x, y, radius, segments, width + 2 * std::int64_t{plane.enlargement},
-                         plane.layer});
+            writeRecord(
+                output, family, RecordKind::arc,
+                {x, y, radius, segments, width + 2 * std::int64_t{plane.enlargement}, plane.layer});
         }
     }
     return true;
@@ -53,7 +53,8 @@ bool CopyTrack(RecordFamily family, const char* dataLine, const PlaneOptions& op
                         {x1, y1, x2, y2, copyWidth, plane.layer, extra});
         } else {
             // The many designs whose tracks have six integers get six back.
-            writeRecord(output, family, RecordKind::track, {x1, y1, x2, y2, copyWidth, plane.layer});
+            writeRecord(output, family, RecordKind::track,
+                        {x1, y1, x2, y2, copyWidth, plane.layer});
         }
     }
     return true;

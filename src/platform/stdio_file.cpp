@@ -1,11 +1,11 @@
 #include "stdio_file.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 #include "file_exception.h"
 
@@ -126,7 +126,8 @@ bool CStdioFile::fill() {
                 } else {
                     *dst++ = *src++;
                 }
-                char* cr = static_cast<char*>(std::memchr(src, '\r', static_cast<std::size_t>(e - src)));
+                char* cr =
+                    static_cast<char*>(std::memchr(src, '\r', static_cast<std::size_t>(e - src)));
                 char* stop = cr ? cr : e;
                 std::memmove(dst, src, static_cast<std::size_t>(stop - src));
                 dst += stop - src;

@@ -101,7 +101,7 @@ private:
     // Reading: translated characters not yet handed out.
     char* pos_ = nullptr;
     char* end_ = nullptr;
-    bool pendingCr_ = false;  // a CR at a block's end, waiting to see its successor
+    bool pendingCr_ = false;   // a CR at a block's end, waiting to see its successor
     bool inputEnded_ = false;  // end of file or 0x1A reached: nothing more to read
     // Writing: translated characters not yet written.
     char* outPos_ = nullptr;
