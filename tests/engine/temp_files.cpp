@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <csignal>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -25,6 +27,22 @@ std::filesystem::path TempFolder::write(std::string_view name, std::string_view 
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldLimit_ = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = oldLimit_;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 std::string readBytes(const std::filesystem::path& path) {

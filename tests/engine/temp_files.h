@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,6 +22,19 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// While it lives, the system refuses to let a file grow beyond `bytes`, with
+// EFBIG, as a full disk refuses with ENOSPC.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    std::uint64_t oldLimit_;
 };
 
 std::string readBytes(const std::filesystem::path& path);

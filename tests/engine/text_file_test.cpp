@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 #include <fstream>
 
 #include "file_exception.h"
@@ -297,14 +295,7 @@ TEST(Failures, ExceptionCarriesCauseErrorAndFile) {
 
 TEST(Failures, AFullDiskIsCause13) {
     TempFolder folder;
-    // A file-size limit makes the system refuse the write with EFBIG, as a
-    // full disk refuses it with ENOSPC.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
+    const FileSizeLimit limit(1000);
     CStdioFile file;
     file.open(folder.file("out"), CStdioFile::Mode::write);
     int cause = CFileException::none;
@@ -317,7 +308,6 @@ TEST(Failures, AFullDiskIsCause13) {
         cause = e.cause();
         EXPECT_EQ(e.osError(), EFBIG);
     }
-    setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(cause, CFileException::diskFull);
 }
 
