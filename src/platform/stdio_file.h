@@ -20,7 +20,12 @@ class CStdioFile {
 public:
     enum class Mode { read, write };
 
+#ifdef CUPRENA_TEXT_BLOCK_SIZE
+    // Fuzzing uses tiny blocks so that small inputs cross block boundaries.
+    static constexpr std::size_t blockSize = CUPRENA_TEXT_BLOCK_SIZE;
+#else
     static constexpr std::size_t blockSize = std::size_t{1} << 18;
+#endif
 
     CStdioFile();
     ~CStdioFile();  // closes quietly; call close() to learn of a failure
