@@ -1,0 +1,12 @@
+#include "wait_cursor.h"
+
+#include <QApplication>
+#include <QCursor>
+
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
