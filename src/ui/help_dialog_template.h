@@ -1,0 +1,5 @@
+#pragma once
+
+#include "dialog_template.h"
+
+extern const DialogTemplate helpDialogTemplate;
