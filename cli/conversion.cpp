@@ -46,8 +46,9 @@ int runConversion(const CliOptions& options, std::ostream& messages) {
     } catch (const CFileException& e) {
         closeAfterFailure(output.file);
         report(messages, e.fileName(),
-               std::string("Error during the run: ") + causeDescription(e.cause()) + ".  Code: " +
-                   std::to_string(e.cause()) + ".  The output " + outputPath + " is incomplete.");
+               std::string("Error during the run: ") + causeDescription(e.cause()) +
+                   ".  Code: " + std::to_string(e.cause()) + ".  The output file " + outputPath +
+                   " is incomplete.");
         return exitFileError;
     }
     return exitDone;

@@ -9,7 +9,7 @@ namespace {
 
 const std::string incompleteOnDevFull =
     "cuprena-cli: /dev/full: Error during the run: disk full.  Code: 13.  "
-    "The output /dev/full is incomplete.\n";
+    "The output file /dev/full is incomplete.\n";
 
 // A small output fails when it is written out on closing, a large one in the
 // middle of the pass; both are reported the same way and exit 1.
