@@ -120,9 +120,9 @@ public:
                 arc('F', copperLayer());
             } else if (roll < 78) {
                 via('F');
-            } else if (roll < 90) {
+            } else if (roll < 86) {
                 pad('F');
-            } else if (roll < 95) {
+            } else if (roll < 93) {
                 string();
             } else {
                 other();
@@ -138,7 +138,7 @@ private:
     // Mostly the top layer, where a plane usually takes its copper from.
     std::int64_t copperLayer() {
         const auto r = random_.between(0, 99);
-        return r < 65 ? 1 : r < 85 ? 6 : random_.between(2, 5);
+        return r < 55 ? 1 : r < 85 ? 6 : random_.between(2, 5);
     }
 
     std::int64_t padLayer() {
@@ -175,8 +175,7 @@ private:
         w_.line(family == 'F' ? "FP" : "CP");
         const auto xSize = random_.between(40, 120);
         const auto ySize = shape == 2 || shape == 4 ? random_.between(40, 120) : xSize;
-        w_.numbers(
-            {x, y, xSize, ySize, shape, random_.between(0, 40), random_.between(1, 5), padLayer()});
+        w_.numbers({x, y, xSize, ySize, shape, random_.between(0, 40), planeCode(), padLayer()});
         if (pin < 0) {
             w_.line(random_.percent(70) ? "255" : random_.pick(padNames));
         } else {
@@ -184,7 +183,16 @@ private:
             w_.endLine();
         }
     }
-    void pad(char family) { pad(family, coordinate(), coordinate(), random_.between(1, 4), -1); }
+    void pad(char family) { pad(family, coordinate(), coordinate(), padShape(), -1); }
+
+    // Round pads are the common kind, octagons the rare one.
+    std::int64_t padShape() {
+        const auto r = random_.between(0, 99);
+        return r < 60 ? 1 : r < 80 ? 2 : r < 90 ? 4 : 3;
+    }
+
+    // Most pads connect to both planes (code 1).
+    std::int64_t planeCode() { return random_.percent(70) ? 1 : random_.between(2, 5); }
 
     void component() {
         w_.line("COMP");
@@ -199,8 +207,8 @@ private:
         w_.text(" ");  // real designs indent their text lines now and then
         w_.numbers({x + 135, y + 47, 60, 3, 10, 7});
         w_.numbers({x, y, 1, 1, 2});
-        const auto pins = random_.between(2, 16);
-        const auto shape = random_.between(1, 4);
+        const auto pins = random_.between(2, 8);
+        const auto shape = padShape();
         for (std::int64_t pin = 1; pin <= pins; ++pin) {
             pad('C', x + 100 * ((pin - 1) % 8), y + 300 * ((pin - 1) / 8), shape, pin);
         }

@@ -64,7 +64,9 @@ void CStdioFile::open(const std::string& path, Mode mode) {
     mode_ = mode;
     path_ = path;
     if (!buffer_) {
-        buffer_ = std::make_unique<char[]>(blockSize + 1);
+        // One more for a CR carried over from the last block, and the slack
+        // that readers of the window and appendTranslated may touch.
+        buffer_ = std::make_unique<char[]>(blockSize + 1 + windowSlack);
     }
     resetBuffers();
 }
