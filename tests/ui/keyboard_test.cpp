@@ -34,6 +34,7 @@ private slots:
     void enterOnAPushButtonPressesIt();
     void escapeCancelsWithoutExchange();
     void fieldsTakeTypedDigitsOnly();
+    void arrowKeysChooseWithinAGroup();
 };
 
 void KeyboardTest::enlargements_data() {
@@ -211,6 +212,30 @@ void KeyboardTest::fieldsTakeTypedDigitsOnly() {
     QCOMPARE(typed, QStringLiteral("42"));
     QCOMPARE(result, idOk);
     QCOMPARE(dialog.planeOptions().powerEnlargement, 33);
+}
+
+// The arrow keys move the choice within one plane's layers and choose as a
+// click does; they never cross into the other plane's group.
+void KeyboardTest::arrowKeysChooseWithinAGroup() {
+    ModalDriver driver;
+    CPlaneDlg dialog;
+    QList<int> groundChecked;
+    driver.run(dialog, [&] {
+        clickControl(dialog, planeControl::groundBottomLayer);
+        pressKey(dialog, Qt::Key_Up);
+        pressKey(dialog, Qt::Key_Up);
+        pressKey(dialog, Qt::Key_Down);
+        for (int id = planeControl::groundTopLayer; id <= planeControl::powerBottomLayer; ++id) {
+            if (dialog.isChecked(id)) {
+                groundChecked << id;
+            }
+        }
+        pressKey(dialog, Qt::Key_Return);
+    });
+    QCOMPARE(driver.problems(), QStringList());
+    QCOMPARE(groundChecked, (QList<int>{1009, 1012}));
+    QCOMPARE(dialog.planeOptions().groundSource, 5);
+    QCOMPARE(dialog.planeOptions().powerSource, 2);
 }
 
 QTEST_MAIN(KeyboardTest)

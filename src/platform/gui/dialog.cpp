@@ -65,6 +65,8 @@ void runHandler(const std::function<void()>& action) {
         // The user has seen the prompt already.
     } catch (const std::exception& error) {
         reportError(error);
+    } catch (...) {
+        reportError(std::runtime_error("an error of unknown kind"));
     }
 }
 
