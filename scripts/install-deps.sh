@@ -9,7 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth xdotool imagemagick
-    dos2unix time
+    dos2unix time dpkg-dev
 )
 
 missing=()
