@@ -1,10 +1,14 @@
 #include "build_planes.h"
 
+#include <array>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 #include "copy_rules.h"
+#include "data_line.h"
 #include "keywords.h"
+#include "pad_outline.h"
 #include "stdio_file.h"
 
 #ifdef __SSE2__
@@ -210,6 +214,17 @@ bool applyRule(const pcbfile::RecordKeyword& keyword, const char* dataLine,
     return false;
 }
 
+// With neither plane built the rules would write nothing: only whether the
+// data line supplies the fields that they need decides, read as they read it
+// (arc 6, track 6, via 3, pad 8).
+bool suppliesFields(RecordKind kind, const char* dataLine) {
+    static constexpr int needed[] = {6, 6, 3, padFieldCount};
+    std::array<std::int32_t, padFieldCount> fields;
+    const int count = needed[static_cast<int>(kind)];
+    return pcbfile::readDataLine(
+               dataLine, std::span(fields.data(), static_cast<std::size_t>(count))) == count;
+}
+
 }  // namespace
 
 std::string describeDamage(const DamagedRecord& record) {
@@ -230,8 +245,8 @@ void BuildPlanes(CStdioFile& input, CStdioFile& output, const PlaneOptions& opti
     input.rewind();
     PieceReader reader(input);
     Echo echo(output);
-    // With neither plane built the rules only read: the echo need not be
-    // written before they run.
+    // With neither plane built nothing is inserted: the echo need not be
+    // written before each record's rule, and the rules need not run.
     const bool rulesWrite = options.buildGround != 0 || options.buildPower != 0;
 
     char currentCopy[pieceBufferSize];
@@ -291,7 +306,8 @@ void BuildPlanes(CStdioFile& input, CStdioFile& output, const PlaneOptions& opti
         }
         // A line cut at the piece's end would be split by the inserted records,
         // and an integer cut there read wrong: such a record gets no copies.
-        if (linesEnded && applyRule(*keyword, dataLine, options, output)) {
+        if (linesEnded && (rulesWrite ? applyRule(*keyword, dataLine, options, output)
+                                      : suppliesFields(keyword->kind, dataLine))) {
             continue;
         }
         if (onDamaged && bare) {
