@@ -17,7 +17,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -154,7 +153,7 @@ std::vector<std::size_t> insertionEnds(std::string_view out, std::size_t pos,
 }
 
 void checkInsertions(const std::string& out, const EchoModel& model,
-                     const std::set<std::int64_t>& damagedLines) {
+                     const std::set<std::size_t>& damagedRecords) {
     std::set<std::size_t> positions{0};
     for (std::size_t i = 0; i < model.segments.size(); ++i) {
         const std::string& segment = model.segments[i];
@@ -170,7 +169,7 @@ void checkInsertions(const std::string& out, const EchoModel& model,
             }
             const ModelRecord& record = model.records[i];
             for (const std::size_t e :
-                 insertionEnds(out, end, record, damagedLines.count(record.line) > 0)) {
+                 insertionEnds(out, end, record, damagedRecords.count(i) > 0)) {
                 next.insert(e);
             }
         }
@@ -226,7 +225,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (run.damaged.size() != copy.damaged.size()) {
         fail("the damaged records depend on the settings");
     }
-    std::set<std::int64_t> damagedLines;
+    // Reports come in the order of the records; a long line may hold several.
+    std::set<std::size_t> damagedRecords;
+    std::size_t next = 0;
     for (std::size_t i = 0; i < run.damaged.size(); ++i) {
         const DamagedRecord& a = run.damaged[i];
         const DamagedRecord& b = copy.damaged[i];
@@ -234,17 +235,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             a.reason != b.reason) {
             fail("the damaged records depend on the settings");
         }
-        const auto record =
-            std::find_if(model.records.begin(), model.records.end(),
-                         [&](const ModelRecord& r) { return r.line == a.lineNumber; });
-        if (record == model.records.end() || !record->bareKeyword ||
-            record->family != (a.family == RecordFamily::free ? 'F' : 'C') ||
-            record->kind != "ATVP"[static_cast<int>(a.kind)]) {
+        const char family = a.family == RecordFamily::free ? 'F' : 'C';
+        const char kind = "ATVP"[static_cast<int>(a.kind)];
+        while (next < model.records.size() &&
+               !(model.records[next].line == a.lineNumber && model.records[next].bareKeyword &&
+                 model.records[next].family == family && model.records[next].kind == kind)) {
+            ++next;
+        }
+        if (next == model.records.size()) {
             fail("a damaged record reported at line " + std::to_string(a.lineNumber) +
                  " that is no bare record keyword line there");
         }
-        damagedLines.insert(a.lineNumber);
+        damagedRecords.insert(next++);
     }
-    checkInsertions(run.output, model, damagedLines);
+    checkInsertions(run.output, model, damagedRecords);
     return 0;
 }
