@@ -2,6 +2,7 @@
 
 #include <string>
 
+class QDialog;
 class QWidget;
 
 enum class MessageButtons { ok, yesNo };
@@ -18,6 +19,6 @@ MessageAnswer messageBox(const std::string& text, MessageButtons buttons = Messa
 // else the active one. Null when there is none.
 QWidget* activeOwnerWindow();
 
-// Runs `widget` modally and gives the activation back to `owner` afterwards,
+// Runs `dialog` modally and gives the activation back to `owner` afterwards,
 // as a window manager would (and none may be running).
-int execOver(QWidget* owner, class QDialog& dialog);
+int execOver(QWidget* owner, QDialog& dialog);
