@@ -101,6 +101,16 @@ window_gone() {
     return 1
 }
 
+# Waits until the window has the keyboard. The dialogs give it back to their
+# owner only once their modal loop has ended: input sent before that is lost.
+wait_focus() {
+    for _ in $(seq 100); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "window $1 did not get the keyboard back"
+}
+
 # Dialog units to pixels for the dialog font (6 by 13 base units); the size of
 # the window proves the mapping below.
 px() { echo $((($1 * 6 + 2) / 4)); }
@@ -114,7 +124,7 @@ click() {  # window, x and y in dialog units
 # Types a name into the file dialog, which shows the working folder, and
 # accepts it. The list loads in the background, so Return may be needed twice.
 choose_file() {
-    find_window '^Open$' >/dev/null
+    wait_focus "$(find_window '^Open$')"
     sleep 0.5
     xdotool type --delay 40 "$1"
     sleep 0.3
@@ -143,9 +153,11 @@ main=$(find_window '^Cuprena \(Version C\)$')
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = "$(px 264)" ] && [ "$HEIGHT" = "$(py 185)" ] ||
     fail "the main dialog is ${WIDTH}x${HEIGHT}, not $(px 264)x$(py 185)"
+wait_focus "$main"
 
 click "$main" 232 14                 # Open PCB
 choose_file demo                     # the default extension makes it demo.pcb
+wait_focus "$main"
 click "$main" 112 12                 # Build Power Plane
 click "$main" 121 118                # power plane: Bottom Layer
 click "$main" 23 170                 # the ground enlargement
@@ -163,11 +175,12 @@ cmp -s "$work/demo.pcb" "$work/expected-input.pcb" || fail "the input changed"
 
 click "$main" 232 152                # Help
 help=$(find_window '^Help$')
+wait_focus "$help"
 sleep 0.3
 import -window "$help" "$shots/help-dialog.png"
 xdotool key Return                   # its OK button has the focus
 window_gone '^Help$' || fail "Enter did not close the help dialog"
-sleep 0.2
+wait_focus "$main"
 xdotool key Escape                   # ends the main dialog, and the program
 wait_for_exit "$app" || fail "the program ended with status $?"
 
@@ -178,12 +191,14 @@ printf 'hello\r\n' >"$work/notes.pcb"
 renamed=$!
 pids+=("$renamed")
 main=$(find_window '^Cuprena \(Version C\)$')
+wait_focus "$main"
 click "$main" 232 14
 choose_file notes.pcb
-find_window '^planes-tool$' >/dev/null   # "Input file is not an Easytrax or Autotrax file."
+box=$(find_window '^planes-tool$')   # "Input file is not an Easytrax or Autotrax file."
+wait_focus "$box"
 xdotool key Return
 window_gone '^planes-tool$' || fail "the message box stayed"
-sleep 0.2
+wait_focus "$main"
 xdotool key Escape
 wait_for_exit "$renamed" || fail "the renamed program ended with status $?"
 
