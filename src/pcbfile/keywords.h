@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstring>
 #include <string_view>
 
 #include "record_kind.h"
@@ -39,27 +38,45 @@ inline bool isHeaderLine(std::string_view line) {
     return line == headerVersion4 || line == headerVersion5;
 }
 
-// Exact, case-sensitive test of a line's leading characters; a shorter line
-// never matches.
-inline bool beginsWith(const char* line, std::string_view keyword) {
-    return std::strncmp(line, keyword.data(), keyword.size()) == 0;
+// Does a line open a component? Exact and case-sensitive: "COMP" followed by
+// anything; a shorter line never matches.
+inline bool opensComponent(std::string_view line) {
+    return line.substr(0, componentKeyword.size()) == componentKeyword;
 }
 
-inline bool containsEndMarker(const char* line) {
-    return std::strstr(line, endMarker.data()) != nullptr;
+inline bool containsEndMarker(std::string_view line) {
+    return line.find(endMarker) != std::string_view::npos;
 }
 
-// The record a line opens, or nullptr.
-inline const RecordKeyword* recordKeywordOf(const char* line) {
-    if (line[0] != 'F' && line[0] != 'C') {
+// The record a line opens by its first two characters, or nullptr. Runs on
+// every line of a design, so it looks the keyword up rather than trying all.
+inline const RecordKeyword* recordKeywordOf(std::string_view line) {
+    if (line.size() < 2) {
         return nullptr;
     }
-    for (const auto& keyword : recordKeywords) {
-        if (beginsWith(line, keyword.text)) {
-            return &keyword;
-        }
+    std::size_t index;
+    switch (line[1]) {
+        case 'A':
+            index = 0;
+            break;
+        case 'T':
+            index = 1;
+            break;
+        case 'V':
+            index = 2;
+            break;
+        case 'P':
+            index = 3;
+            break;
+        default:
+            return nullptr;
     }
-    return nullptr;
+    if (line[0] == 'C') {
+        index += 4;
+    } else if (line[0] != 'F') {
+        return nullptr;
+    }
+    return &recordKeywords[index];
 }
 
 // "FA\n"... : the keyword line of a record that is written.

@@ -31,10 +31,6 @@ struct Piece {
     bool endsLine() const { return !text.empty() && text.back() == '\n'; }
 };
 
-bool holdsEndMarker(std::string_view text) {
-    return text.find(pcbfile::endMarker) != std::string_view::npos;
-}
-
 // Takes the next piece straight from the input's window when the window holds
 // all of it; otherwise (it runs into the next block, or the input ends) reads
 // it through readPiece into `copy`. Counts the input line the piece ends.
@@ -83,8 +79,8 @@ public:
             nuls != 0 ? static_cast<std::size_t>(__builtin_ctzll(nuls)) : stored;
         piece.text = {p, length};
         // Most pieces hold no "E" at all; only those that do are searched.
-        piece.endMarker =
-            (maskOf('E') & ((std::uint64_t{1} << length) - 1)) != 0 && holdsEndMarker(piece.text);
+        piece.endMarker = (maskOf('E') & ((std::uint64_t{1} << length) - 1)) != 0 &&
+                          pcbfile::containsEndMarker(piece.text);
 #else
         const void* lf = std::memchr(p, '\n', avail);
         std::size_t stored;
@@ -99,7 +95,7 @@ public:
         const void* nul = std::memchr(p, '\0', stored);
         piece.text = {p,
                       nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - p) : stored};
-        piece.endMarker = holdsEndMarker(piece.text);
+        piece.endMarker = pcbfile::containsEndMarker(piece.text);
 #endif
         piece.stored = stored;
         piece.inWindow = true;
@@ -116,7 +112,7 @@ public:
         piece.text = {copy, std::strlen(copy)};
         piece.stored = stored;
         piece.inWindow = false;
-        piece.endMarker = holdsEndMarker(piece.text);
+        piece.endMarker = pcbfile::containsEndMarker(piece.text);
     }
 
 private:
@@ -158,41 +154,6 @@ private:
     const char* end_ = nullptr;
 };
 
-// The tests of the leading characters, spelt out: they run on every piece.
-bool opensComponent(std::string_view text) {
-    static_assert(pcbfile::componentKeyword == "COMP");
-    return text.size() >= 4 && text[0] == 'C' && text[1] == 'O' && text[2] == 'M' && text[3] == 'P';
-}
-
-const pcbfile::RecordKeyword* recordKeywordOf(std::string_view text) {
-    if (text.size() < 2) {
-        return nullptr;
-    }
-    std::size_t index;
-    switch (text[1]) {
-        case 'A':
-            index = 0;
-            break;
-        case 'T':
-            index = 1;
-            break;
-        case 'V':
-            index = 2;
-            break;
-        case 'P':
-            index = 3;
-            break;
-        default:
-            return nullptr;
-    }
-    if (text[0] == 'C') {
-        index += 4;
-    } else if (text[0] != 'F') {
-        return nullptr;
-    }
-    return &pcbfile::recordKeywords[index];
-}
-
 // The keyword line is the keyword alone; `text` begins with the keyword.
 bool isBareKeywordLine(std::string_view text, std::string_view keyword) {
     return text.size() == keyword.size() ||
@@ -218,9 +179,8 @@ bool applyRule(const pcbfile::RecordKeyword& keyword, const char* dataLine,
 // data line supplies the fields that they need decides, read as they read it
 // (arc 6, track 6, via 3, pad 8).
 bool suppliesFields(RecordKind kind, const char* dataLine) {
-    static constexpr int needed[] = {6, 6, 3, padFieldCount};
     std::array<std::int32_t, padFieldCount> fields;
-    const int count = needed[static_cast<int>(kind)];
+    const int count = fieldsUsed(kind);
     return pcbfile::readDataLine(
                dataLine, std::span(fields.data(), static_cast<std::size_t>(count))) == count;
 }
@@ -280,11 +240,11 @@ void BuildPlanes(CStdioFile& input, CStdioFile& output, const PlaneOptions& opti
             --skipCount;
             continue;
         }
-        if (opensComponent(current.text)) {
+        if (pcbfile::opensComponent(current.text)) {
             skipCount = pcbfile::componentHeaderPieces;
             continue;
         }
-        const pcbfile::RecordKeyword* keyword = recordKeywordOf(current.text);
+        const pcbfile::RecordKeyword* keyword = pcbfile::recordKeywordOf(current.text);
         if (!keyword) {
             continue;
         }

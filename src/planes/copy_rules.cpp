@@ -21,7 +21,7 @@ void writeRecord(CStdioFile& output, RecordFamily family, RecordKind kind,
 bool CopyArc(RecordFamily family, const char* dataLine, const PlaneOptions& options,
              CStdioFile& output) {
     std::array<std::int32_t, 6> f{};
-    if (pcbfile::readDataLine(dataLine, f) < 6) {
+    if (pcbfile::readDataLine(dataLine, f) < fieldsUsed(RecordKind::arc)) {
         return false;
     }
     const auto [x, y, radius, segments, width, layer] = f;
@@ -39,7 +39,7 @@ bool CopyTrack(RecordFamily family, const char* dataLine, const PlaneOptions& op
                CStdioFile& output) {
     std::array<std::int32_t, 7> f{};
     const int read = pcbfile::readDataLine(dataLine, f);
-    if (read < 6) {
+    if (read < fieldsUsed(RecordKind::track)) {
         return false;
     }
     const auto [x1, y1, x2, y2, width, layer, extra] = f;
@@ -63,7 +63,7 @@ bool CopyTrack(RecordFamily family, const char* dataLine, const PlaneOptions& op
 bool CopyVia(RecordFamily family, const char* dataLine, const PlaneOptions& options,
              CStdioFile& output) {
     std::array<std::int32_t, 4> f{};
-    if (pcbfile::readDataLine(dataLine, f) < 3) {
+    if (pcbfile::readDataLine(dataLine, f) < fieldsUsed(RecordKind::via)) {
         return false;
     }
     const auto [x, y, size, hole] = f;
@@ -89,7 +89,7 @@ bool planeCodeSelects(std::int32_t planeCode, bool ground) {
 bool CopyPadRecord(RecordFamily family, const char* dataLine, const PlaneOptions& options,
                    CStdioFile& output) {
     std::array<std::int32_t, padFieldCount> f{};
-    if (pcbfile::readDataLine(dataLine, f) < padFieldCount) {
+    if (pcbfile::readDataLine(dataLine, f) < fieldsUsed(RecordKind::pad)) {
         return false;
     }
     const PadFields pad{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]};
