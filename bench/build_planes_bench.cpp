@@ -36,11 +36,11 @@ public:
         input_ = folder_ / "design.pcb";
         output_ = folder_ / "_esign.pcb";
 
-        DesignSpec spec;
+        DesignSettings settings;
         const char* mb = std::getenv("CUPRENA_BENCH_DESIGN_MB");
-        spec.size = (mb ? std::strtoull(mb, nullptr, 10) : 64) << 20;
+        settings.size = (mb ? std::strtoull(mb, nullptr, 10) : 64) << 20;
         std::FILE* out = std::fopen(input_.c_str(), "wb");
-        if (!out || generateDesign(out, spec) < 0 || std::fclose(out) != 0) {
+        if (!out || generateDesign(out, settings) < 0 || std::fclose(out) != 0) {
             throw std::runtime_error("cannot write " + input_.string());
         }
         inputBytes_ = static_cast<std::int64_t>(fs::file_size(input_));

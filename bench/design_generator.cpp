@@ -105,8 +105,8 @@ constexpr std::array<std::string_view, 6> texts{
 
 class DesignWriter {
 public:
-    DesignWriter(std::FILE* out, const DesignSpec& spec)
-        : w_(out, spec.crlf), random_(spec.seed), size_(spec.size) {}
+    DesignWriter(std::FILE* out, const DesignSettings& settings)
+        : w_(out, settings.crlf), random_(settings.seed), size_(settings.size) {}
 
     std::int64_t run() {
         w_.line("PCB FILE 4");
@@ -266,6 +266,6 @@ private:
 
 }  // namespace
 
-std::int64_t generateDesign(std::FILE* out, const DesignSpec& spec) {
-    return DesignWriter(out, spec).run();
+std::int64_t generateDesign(std::FILE* out, const DesignSettings& settings) {
+    return DesignWriter(out, settings).run();
 }

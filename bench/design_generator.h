@@ -11,11 +11,11 @@
 // Most copper lies on layer 1 and most pads on 13, so that a run with both
 // planes taken from layer 1, pads and vias included, writes more than twice
 // the input.
-struct DesignSpec {
+struct DesignSettings {
     std::uint64_t size = 1 << 20;  // bytes; the design stops at the first record past it
     std::uint64_t seed = 1;
     bool crlf = false;  // CR LF line ends instead of LF
 };
 
 // Returns the number of bytes written, or -1 when writing failed.
-std::int64_t generateDesign(std::FILE* out, const DesignSpec& spec);
+std::int64_t generateDesign(std::FILE* out, const DesignSettings& settings);

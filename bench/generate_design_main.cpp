@@ -36,18 +36,18 @@ bool parseSize(const std::string& text, std::uint64_t& size) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    DesignSpec spec;
+    DesignSettings settings;
     std::string output;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--size" && i + 1 < argc) {
-            if (!parseSize(argv[++i], spec.size)) {
+            if (!parseSize(argv[++i], settings.size)) {
                 return usage();
             }
         } else if (arg == "--seed" && i + 1 < argc) {
-            spec.seed = std::strtoull(argv[++i], nullptr, 10);
+            settings.seed = std::strtoull(argv[++i], nullptr, 10);
         } else if (arg == "--crlf") {
-            spec.crlf = true;
+            settings.crlf = true;
         } else if (!arg.empty() && arg[0] != '-' && output.empty()) {
             output = arg;
         } else {
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         std::perror(output.c_str());
         return 1;
     }
-    const std::int64_t written = generateDesign(out, spec);
+    const std::int64_t written = generateDesign(out, settings);
     if (std::fclose(out) != 0 || written < 0) {
         std::perror(output.c_str());
         return 1;
