@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <regex>
 
-#include "temp_files.h"
+#include "pass_harness.h"
 
 namespace {
 
@@ -75,14 +75,14 @@ int checkOnlyRecordsInserted(const std::string& input, const std::string& output
 class Corpus : public testing::TestWithParam<std::filesystem::path> {};
 
 TEST_P(Corpus, WithBothPlanesOffTheOutputIsTheInput) {
-    const std::string input = readBytes(GetParam());
+    const std::string input = bytesOf(GetParam());
     const auto end = input.find("ENDPCB\r\n");
     ASSERT_NE(end, std::string::npos);
     EXPECT_EQ(runPass(input, copyOnly()).output, input.substr(0, end + 8));
 }
 
 TEST_P(Corpus, LineFeedsAloneGiveTheSameOutput) {
-    const std::string input = readBytes(GetParam());
+    const std::string input = bytesOf(GetParam());
     std::string lfOnly = input;
     std::erase(lfOnly, '\r');
     const PlaneOptions options{.buildGround = 1, .buildPower = 1, .powerSource = 6};
@@ -90,7 +90,7 @@ TEST_P(Corpus, LineFeedsAloneGiveTheSameOutput) {
 }
 
 TEST_P(Corpus, WithEverythingOnOnlyWholeRecordsAreInserted) {
-    const std::string input = readBytes(GetParam());
+    const std::string input = bytesOf(GetParam());
     const PlaneOptions settings[] = {
         {.groundEnlargement = 10,
          .powerEnlargement = 11,
@@ -127,7 +127,7 @@ TEST(Corpus, DemoBoardGetsItsCopies) {
     // DEMO.PCB: count what the default settings insert, per kind, against the
     // records on the top layer that an independent reading finds.
     const std::string input =
-        readBytes(std::filesystem::path(CUPRENA_TEST_DATA_DIR) / "corpus/real/DEMO.PCB");
+        bytesOf(std::filesystem::path(CUPRENA_TEST_DATA_DIR) / "corpus/real/DEMO.PCB");
     const auto in = crlfLines(input);
     int topTracksAndArcs = 0;
     int skip = 0;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "file_exception.h"
+#include "pass_harness.h"
 #include "stdio_file.h"
-#include "temp_files.h"
 
 namespace {
 
@@ -205,7 +205,7 @@ TEST(DamagedRecords, CarryKindFamilyAndReason) {
 }
 
 TEST(PassOverAnOpenInput, TwoPassesGiveIdenticalOutputs) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto inputPath =
         folder.write("in.pcb", crlf(header + "COMP\na\nb\nc\nd\ne\nf\n" + track +
                                     "FP\n0 0 62 62 2 30 1 13\nx\nENDPCB\ntrailing\n"));
@@ -217,10 +217,10 @@ TEST(PassOverAnOpenInput, TwoPassesGiveIdenticalOutputs) {
     std::string outputs[2];
     for (auto& bytes : outputs) {
         CStdioFile output;
-        output.open(folder.file("out.pcb"), CStdioFile::Mode::write);
+        output.open(folder.at("out.pcb"), CStdioFile::Mode::write);
         BuildPlanes(input, output, everything);
         output.close();
-        bytes = readBytes(folder.file("out.pcb"));
+        bytes = bytesOf(folder.at("out.pcb"));
     }
     EXPECT_EQ(outputs[0], outputs[1]);
     EXPECT_EQ(outputs[0], crlf(header + "COMP\na\nb\nc\nd\ne\nf\n" + track + trackCopy +
@@ -232,7 +232,7 @@ TEST(PassOverAnOpenInput, TwoPassesGiveIdenticalOutputs) {
 }
 
 TEST(PassFailures, AWriteThatFailsStopsThePassWithCause13) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::string design = header;
     while (design.size() < 2 * CStdioFile::blockSize) {
         design += track;
@@ -241,7 +241,7 @@ TEST(PassFailures, AWriteThatFailsStopsThePassWithCause13) {
     input.open(folder.write("in.pcb", crlf(design)), CStdioFile::Mode::read);
     const FileSizeLimit limit(CStdioFile::blockSize / 2);
     CStdioFile output;
-    output.open(folder.file("out.pcb"), CStdioFile::Mode::write);
+    output.open(folder.at("out.pcb"), CStdioFile::Mode::write);
     try {
         BuildPlanes(input, output, firstRun);
         output.close();

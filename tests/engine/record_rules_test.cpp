@@ -2,7 +2,7 @@
 // byte through the pass over real files.
 #include <gtest/gtest.h>
 
-#include "temp_files.h"
+#include "pass_harness.h"
 
 namespace {
 

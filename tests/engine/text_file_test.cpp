@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "file_exception.h"
+#include "pass_harness.h"
 #include "stdio_file.h"
-#include "temp_files.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void PrintTo(const Translation& t, std::ostream* os) {
 class ReadTranslation : public testing::TestWithParam<Translation> {};
 
 TEST_P(ReadTranslation, DeliversTheTextOfTheLines) {
-    TempFolder folder;
+    ScratchFolder folder;
     EXPECT_EQ(readAll(folder.write("f", GetParam().onDisk)), GetParam().inMemory);
 }
 
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, ReadTranslation,
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ReadTranslation, CrLfSplitAcrossTheBlockBoundary) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string head(CStdioFile::blockSize - 1, 'x');
     // The CR is the last byte of the first block, its LF the first of the next.
     EXPECT_EQ(readAll(folder.write("pair", head + "\r\ny\r\n")), head + "\ny\n");
@@ -105,7 +105,7 @@ TEST(ReadTranslation, CrLfSplitAcrossTheBlockBoundary) {
 }
 
 TEST(ReadTranslation, ManyBlocksOfCrLfLines) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::string disk;
     std::string memory;
     for (int i = 0; disk.size() < 3 * CStdioFile::blockSize; ++i) {
@@ -129,7 +129,7 @@ void PrintTo(const PieceCase& c, std::ostream* os) {
 class Pieces : public testing::TestWithParam<PieceCase> {};
 
 TEST_P(Pieces, AtMost39CharactersUpToALineFeed) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::vector<std::size_t> lengths;
     for (const auto& piece : pieces(folder.write("f", GetParam().text))) {
         lengths.push_back(piece.size());
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Pieces, NulIsStoredAndTerminatesTheText) {
-    TempFolder folder;
+    ScratchFolder folder;
     CStdioFile file;
     file.open(folder.write("f", std::string("ab\0cd\r\nef\n", 10)), CStdioFile::Mode::read);
     char buffer[pieceSize];
@@ -162,7 +162,7 @@ TEST(Pieces, NulIsStoredAndTerminatesTheText) {
 }
 
 TEST(Pieces, RewindReadsFromTheStartAgain) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder.write("f", "PCB FILE 4\r\nFT\r\n1 2 3 4 5 6\r\n");
     CStdioFile file;
     file.open(path, CStdioFile::Mode::read);
@@ -175,8 +175,8 @@ TEST(Pieces, RewindReadsFromTheStartAgain) {
 }
 
 TEST(Writing, EveryLineFeedBecomesCrLf) {
-    TempFolder folder;
-    const auto path = folder.file("out");
+    ScratchFolder folder;
+    const auto path = folder.at("out");
     CStdioFile file;
     file.open(path, CStdioFile::Mode::write);
     file.writeText("PCB FILE 4\n");
@@ -184,12 +184,12 @@ TEST(Writing, EveryLineFeedBecomesCrLf) {
     file.writeText(std::string_view("x\0y\n", 4));
     file.writeText("cut\0ignored");
     file.close();
-    EXPECT_EQ(readBytes(path), std::string("PCB FILE 4\r\na\rb\r\n\r\nlastx\0y\r\ncut", 31));
+    EXPECT_EQ(bytesOf(path), std::string("PCB FILE 4\r\na\rb\r\n\r\nlastx\0y\r\ncut", 31));
 }
 
 TEST(Writing, TextsLargerThanTheBufferAndAcrossItsEnd) {
-    TempFolder folder;
-    const auto path = folder.file("out");
+    ScratchFolder folder;
+    const auto path = folder.at("out");
     std::string text;
     for (int i = 0; text.size() < 3 * CStdioFile::blockSize; ++i) {
         text += std::string(i % 61, 'a' + static_cast<char>(i % 26)) + "\n";
@@ -199,21 +199,21 @@ TEST(Writing, TextsLargerThanTheBufferAndAcrossItsEnd) {
     file.writeText("start\n");
     file.writeText(text);
     file.close();
-    EXPECT_EQ(readBytes(path), crlf("start\n" + text));
+    EXPECT_EQ(bytesOf(path), crlf("start\n" + text));
 }
 
 TEST(Writing, OpeningEmptiesAnExistingFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder.write("out", "old contents that are longer\r\n");
     CStdioFile file;
     file.open(path, CStdioFile::Mode::write);
     file.writeText("new\n");
     file.close();
-    EXPECT_EQ(readBytes(path), "new\r\n");
+    EXPECT_EQ(bytesOf(path), "new\r\n");
 }
 
 TEST(Blocks, ReadsAndWritesGoToTheSystemInLargeBlocks) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::string design;
     while (design.size() < 4'000'000) {
         design += "FT\r\n1000 2000 3000 4000 10 1 0\r\n";
@@ -224,7 +224,7 @@ TEST(Blocks, ReadsAndWritesGoToTheSystemInLargeBlocks) {
     CStdioFile input;
     CStdioFile output;
     input.open(inputPath, CStdioFile::Mode::read);
-    output.open(folder.file("out"), CStdioFile::Mode::write);
+    output.open(folder.at("out"), CStdioFile::Mode::write);
     char buffer[pieceSize];
     std::size_t pieceCount = 0;
     while (input.readPiece(buffer, pieceSize)) {
@@ -236,50 +236,50 @@ TEST(Blocks, ReadsAndWritesGoToTheSystemInLargeBlocks) {
     EXPECT_GT(pieceCount, 200'000u);
     EXPECT_LE(after.first - before.first, 40);
     EXPECT_LE(after.second - before.second, 40);
-    EXPECT_EQ(readBytes(folder.file("out")), design);
+    EXPECT_EQ(bytesOf(folder.at("out")), design);
 }
 
 TEST(Sharing, AFileHeldOpenCannotBeOpenedAgain) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder.write("design.pcb", "PCB FILE 4\r\nENDPCB\r\n");
     {
         CStdioFile held;
         held.open(path, CStdioFile::Mode::read);
         EXPECT_EQ(causeOfOpen(path, CStdioFile::Mode::read), CFileException::sharingViolation);
         EXPECT_EQ(causeOfOpen(path, CStdioFile::Mode::write), CFileException::sharingViolation);
-        std::filesystem::create_symlink(path, folder.file("link.pcb"));
-        std::filesystem::create_hard_link(path, folder.file("hard.pcb"));
-        EXPECT_EQ(causeOfOpen(folder.file("link.pcb"), CStdioFile::Mode::write),
+        std::filesystem::create_symlink(path, folder.at("link.pcb"));
+        std::filesystem::create_hard_link(path, folder.at("hard.pcb"));
+        EXPECT_EQ(causeOfOpen(folder.at("link.pcb"), CStdioFile::Mode::write),
                   CFileException::sharingViolation);
-        EXPECT_EQ(causeOfOpen(folder.file("hard.pcb"), CStdioFile::Mode::write),
+        EXPECT_EQ(causeOfOpen(folder.at("hard.pcb"), CStdioFile::Mode::write),
                   CFileException::sharingViolation);
     }
     // Refused writers never emptied the file; once released it opens again.
-    EXPECT_EQ(readBytes(path), "PCB FILE 4\r\nENDPCB\r\n");
+    EXPECT_EQ(bytesOf(path), "PCB FILE 4\r\nENDPCB\r\n");
     EXPECT_EQ(causeOfOpen(path, CStdioFile::Mode::read), CFileException::none);
 }
 
 TEST(Failures, OpeningGivesTheCauseOfTheSystemError) {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.write("plain", "x");
-    std::filesystem::create_directory(folder.file("folder"));
-    EXPECT_EQ(causeOfOpen(folder.file("missing.pcb"), CStdioFile::Mode::read),
+    std::filesystem::create_directory(folder.at("folder"));
+    EXPECT_EQ(causeOfOpen(folder.at("missing.pcb"), CStdioFile::Mode::read),
               CFileException::fileNotFound);
-    EXPECT_EQ(causeOfOpen(folder.file("no-such-folder/a.pcb"), CStdioFile::Mode::read),
+    EXPECT_EQ(causeOfOpen(folder.at("no-such-folder/a.pcb"), CStdioFile::Mode::read),
               CFileException::badPath);
-    EXPECT_EQ(causeOfOpen(folder.file("no-such-folder/a.pcb"), CStdioFile::Mode::write),
+    EXPECT_EQ(causeOfOpen(folder.at("no-such-folder/a.pcb"), CStdioFile::Mode::write),
               CFileException::badPath);
-    EXPECT_EQ(causeOfOpen(folder.file("plain/a.pcb"), CStdioFile::Mode::read),
+    EXPECT_EQ(causeOfOpen(folder.at("plain/a.pcb"), CStdioFile::Mode::read),
               CFileException::badPath);
-    EXPECT_EQ(causeOfOpen(folder.file("folder"), CStdioFile::Mode::read),
+    EXPECT_EQ(causeOfOpen(folder.at("folder"), CStdioFile::Mode::read),
               CFileException::accessDenied);
-    EXPECT_EQ(causeOfOpen(folder.file("folder"), CStdioFile::Mode::write),
+    EXPECT_EQ(causeOfOpen(folder.at("folder"), CStdioFile::Mode::write),
               CFileException::accessDenied);
 }
 
 TEST(Failures, ExceptionCarriesCauseErrorAndFile) {
-    TempFolder folder;
-    const auto path = folder.file("missing.pcb");
+    ScratchFolder folder;
+    const auto path = folder.at("missing.pcb");
     CStdioFile file;
     try {
         file.open(path, CStdioFile::Mode::read);
@@ -287,17 +287,17 @@ TEST(Failures, ExceptionCarriesCauseErrorAndFile) {
     } catch (const CFileException& e) {
         EXPECT_EQ(e.cause(), CFileException::fileNotFound);
         EXPECT_EQ(e.osError(), ENOENT);
-        EXPECT_EQ(e.fileName(), path.string());
-        EXPECT_EQ(std::string(e.what()), path.string() + ": file not found (code 2)");
+        EXPECT_EQ(e.fileName(), path);
+        EXPECT_EQ(std::string(e.what()), path + ": file not found (code 2)");
     }
     EXPECT_FALSE(file.isOpen());
 }
 
 TEST(Failures, AFullDiskIsCause13) {
-    TempFolder folder;
+    ScratchFolder folder;
     const FileSizeLimit limit(1000);
     CStdioFile file;
-    file.open(folder.file("out"), CStdioFile::Mode::write);
+    file.open(folder.at("out"), CStdioFile::Mode::write);
     int cause = CFileException::none;
     try {
         for (int i = 0; i < 100'000; ++i) {
@@ -312,8 +312,8 @@ TEST(Failures, AFullDiskIsCause13) {
 }
 
 TEST(Failures, RewindingWhatCannotSeekIsCause9) {
-    TempFolder folder;
-    const auto path = folder.file("pipe");
+    ScratchFolder folder;
+    const auto path = folder.at("pipe");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     // Holding the other end lets the read side open without waiting.
     const int writer = ::open(path.c_str(), O_RDWR | O_NONBLOCK);

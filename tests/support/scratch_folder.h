@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,6 +25,22 @@ private:
 
 // A file's bytes; throws std::runtime_error when it cannot be read.
 std::string bytesOf(const std::filesystem::path& path);
+
+// "a\nb\n" as it stands on disk after a text-mode write: "a\r\nb\r\n".
+std::string crlf(std::string_view text);
+
+// While it lives, the system refuses to let a file grow beyond `bytes`, with
+// EFBIG, as a full disk refuses with ENOSPC.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    std::uint64_t oldLimit_;
+};
 
 // A small design, CR LF on every line, with one track on layer 1.
 inline constexpr std::string_view smallDesign =
