@@ -13,7 +13,8 @@ constexpr std::int64_t lowerHalf = 12;
 
 class Builder {
 public:
-    Builder(std::int64_t width, std::int64_t layer) : width_(width), layer_(layer) {}
+    Builder(OutlineList& list, std::int64_t width, std::int64_t layer)
+        : list_(list), width_(width), layer_(layer) {}
 
     void arc(std::int64_t x, std::int64_t y, std::int64_t radius, std::int64_t segments) {
         list_.items[list_.count++] = {RecordKind::arc, {x, y, radius, segments, width_, layer_}};
@@ -21,12 +22,11 @@ public:
     void track(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
         list_.items[list_.count++] = {RecordKind::track, {x1, y1, x2, y2, width_, layer_}};
     }
-    OutlineList result() const { return list_; }
 
 private:
+    OutlineList& list_;
     std::int64_t width_;
     std::int64_t layer_;
-    OutlineList list_;
 };
 
 }  // namespace
@@ -38,7 +38,8 @@ OutlineList PadOutline(const PadFields& pad, std::int32_t e, std::int32_t layer)
     const std::int64_t y = pad.y;
     const std::int64_t xSize = pad.xSize;
     const std::int64_t ySize = pad.ySize;
-    Builder out(e, layer);
+    OutlineList outline;
+    Builder out(outline, e, layer);
 
     switch (pad.shape) {
         case round:
@@ -88,5 +89,5 @@ OutlineList PadOutline(const PadFields& pad, std::int32_t e, std::int32_t layer)
         default:
             break;
     }
-    return out.result();
+    return outline;
 }
