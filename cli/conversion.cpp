@@ -13,16 +13,6 @@ void report(std::ostream& messages, const std::string& path, const std::string& 
     messages << programName << ": " << path << ": " << message << '\n';
 }
 
-// Closing is the last chance to hear of a failure, but once one has been
-// reported a second one about the same output adds nothing.
-void closeAfterFailure(std::unique_ptr<CStdioFile>& slot) {
-    try {
-        CloseFile(slot);
-    } catch (const CFileException&) {
-        CloseFile(slot);  // closed by the first attempt; this only lets it go
-    }
-}
-
 }  // namespace
 
 int runConversion(const CliOptions& options, std::ostream& messages) {
@@ -44,7 +34,7 @@ int runConversion(const CliOptions& options, std::ostream& messages) {
         });
         CloseFile(output.file);
     } catch (const CFileException& e) {
-        closeAfterFailure(output.file);
+        CloseFileQuietly(output.file);
         report(messages, e.fileName(),
                std::string("Error during the run: ") + causeDescription(e.cause()) +
                    ".  Code: " + std::to_string(e.cause()) + ".  The output file " + outputPath +

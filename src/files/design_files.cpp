@@ -72,3 +72,11 @@ void CloseFile(std::unique_ptr<CStdioFile>& slot) {
     slot->close();
     slot.reset();
 }
+
+void CloseFileQuietly(std::unique_ptr<CStdioFile>& slot) noexcept {
+    try {
+        CloseFile(slot);
+    } catch (const CFileException&) {
+        slot.reset();  // closed by the failed attempt; only let it go
+    }
+}

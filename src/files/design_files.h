@@ -44,3 +44,8 @@ DesignFileResult openOutputDesign(const std::string& path);
 // empties the slot. If closing fails the file is closed all the same but stays
 // in the slot (the next CloseFile destroys it) and the CFileException is thrown.
 void CloseFile(std::unique_ptr<CStdioFile>& slot);
+
+// Closes the file in the slot, if any, and empties the slot whatever closing
+// says: for a file whose failure has been reported already, or when nobody
+// is left to hear of one.
+void CloseFileQuietly(std::unique_ptr<CStdioFile>& slot) noexcept;

@@ -44,14 +44,8 @@ CPlaneDlg::CPlaneDlg() : CDialog(planeDialogTemplate) {
 CPlaneDlg::~CPlaneDlg() {
     // Nobody is left to hear about a failure to close: the input was only
     // read, and a failed output was closed when its run failed.
-    try {
-        CloseFile(inputFile);
-    } catch (const std::exception&) {
-    }
-    try {
-        CloseFile(outputFile);
-    } catch (const std::exception&) {
-    }
+    CloseFileQuietly(inputFile);
+    CloseFileQuietly(outputFile);
 }
 
 PlaneOptions CPlaneDlg::planeOptions() const {
@@ -144,22 +138,13 @@ void CPlaneDlg::OnRun() {
         CloseFile(outputFile);
     } catch (const std::exception& error) {
         // What was written is a fragment: let go of it now, and say so.
-        closeOutputAfterFailure();
+        CloseFileQuietly(outputFile);
         reportError(error, "The output file " + outputPath + " is incomplete.");
         return;
     }
     if (!damage.empty()) {
         warn(damage.text());
     }
-}
-
-void CPlaneDlg::closeOutputAfterFailure() {
-    try {
-        CloseFile(outputFile);
-    } catch (const std::exception&) {
-        // The file is closed all the same; the slot lets go of it below.
-    }
-    outputFile.reset();
 }
 
 void CPlaneDlg::OnHelp() {

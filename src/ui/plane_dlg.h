@@ -35,7 +35,6 @@ protected:
 private:
     bool OpenOutput();
     void CloseFile(std::unique_ptr<CStdioFile>& file);
-    void closeOutputAfterFailure();
 
     void OnGroundTopLayer() { groundSource = 1; }
     void OnGroundInternalLayer1() { groundSource = 2; }
