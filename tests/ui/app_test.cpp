@@ -16,16 +16,6 @@ namespace {
 
 const char* const expectedTitleVariable = "CUPRENA_TEST_EXPECTED_TITLE";
 
-bool isFree(const QString& path) {
-    try {
-        CStdioFile file;
-        file.open(path.toStdString(), CStdioFile::Mode::read);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 }  // namespace
 
 class AppTest : public QObject {

@@ -20,17 +20,6 @@ namespace {
 
 const QByteArray goodDesign = design("FT\n100 200 900 200 20 1\n");
 
-// True when nobody holds the file: it opens without sharing.
-bool isFree(const QString& path) {
-    try {
-        CStdioFile file;
-        file.open(path.toStdString(), CStdioFile::Mode::read);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 void checkWarningBox(const ShownMessage& shown, const QStringList& buttons) {
     QCOMPARE(shown.title, CWinApp::applicationTitle());
     QCOMPARE(shown.icon, QMessageBox::Warning);

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "stdio_file.h"
+
 QString TestFolder::write(const QString& name, const QByteArray& bytes) const {
     QFile file(path(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -36,4 +38,14 @@ QByteArray testData(const QString& relative) {
 QByteArray design(const QByteArray& body) {
     QByteArray text = "PCB FILE 4\n" + body + "ENDPCB\n";
     return text.replace("\n", "\r\n");
+}
+
+bool isFree(const QString& path) {
+    try {
+        CStdioFile file;
+        file.open(path.toStdString(), CStdioFile::Mode::read);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }

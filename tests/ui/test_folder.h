@@ -23,3 +23,6 @@ QByteArray testData(const QString& relative);
 // A small design: the header line, `body` and the end marker, with CR LF
 // line ends (`body` is given with LF).
 QByteArray design(const QByteArray& body);
+
+// True when nobody holds the file: it opens without sharing.
+bool isFree(const QString& path);
