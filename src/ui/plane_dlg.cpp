@@ -1,5 +1,7 @@
 #include "plane_dlg.h"
 
+#include <iterator>
+
 #include "build_planes.h"
 #include "damage_warning.h"
 #include "data_exchange.h"
@@ -27,18 +29,22 @@ CPlaneDlg::CPlaneDlg() : CDialog(planeDialogTemplate) {
     onClicked(planeControl::openPcb, [this] { OnOpenPcb(); });
     onClicked(planeControl::run, [this] { OnRun(); });
     onClicked(planeControl::help, [this] { OnHelp(); });
-    onClicked(1005, [this] { OnGroundTopLayer(); });
-    onClicked(1006, [this] { OnGroundInternalLayer1(); });
-    onClicked(1007, [this] { OnGroundInternalLayer2(); });
-    onClicked(1008, [this] { OnGroundInternalLayer3(); });
-    onClicked(1009, [this] { OnGroundInternalLayer4(); });
-    onClicked(1010, [this] { OnGroundBottomLayer(); });
-    onClicked(1011, [this] { OnPowerTopLayer(); });
-    onClicked(1012, [this] { OnPowerInternalLayer1(); });
-    onClicked(1013, [this] { OnPowerInternalLayer2(); });
-    onClicked(1014, [this] { OnPowerInternalLayer3(); });
-    onClicked(1015, [this] { OnPowerInternalLayer4(); });
-    onClicked(1016, [this] { OnPowerBottomLayer(); });
+    // One handler per layer choice, in the order of the layer table.
+    using Handler = void (CPlaneDlg::*)();
+    constexpr Handler groundHandlers[] = {
+        &CPlaneDlg::OnGroundTopLayer,       &CPlaneDlg::OnGroundInternalLayer1,
+        &CPlaneDlg::OnGroundInternalLayer2, &CPlaneDlg::OnGroundInternalLayer3,
+        &CPlaneDlg::OnGroundInternalLayer4, &CPlaneDlg::OnGroundBottomLayer};
+    constexpr Handler powerHandlers[] = {
+        &CPlaneDlg::OnPowerTopLayer,       &CPlaneDlg::OnPowerInternalLayer1,
+        &CPlaneDlg::OnPowerInternalLayer2, &CPlaneDlg::OnPowerInternalLayer3,
+        &CPlaneDlg::OnPowerInternalLayer4, &CPlaneDlg::OnPowerBottomLayer};
+    static_assert(std::size(groundHandlers) == sourceLayers.size());
+    static_assert(std::size(powerHandlers) == sourceLayers.size());
+    for (std::size_t k = 0; k < sourceLayers.size(); ++k) {
+        onClicked(sourceLayers[k].groundControl, [this, h = groundHandlers[k]] { (this->*h)(); });
+        onClicked(sourceLayers[k].powerControl, [this, h = powerHandlers[k]] { (this->*h)(); });
+    }
 }
 
 CPlaneDlg::~CPlaneDlg() {
